@@ -1,0 +1,1 @@
+#include "mailcheck/MailValidator.h"

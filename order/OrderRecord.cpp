@@ -1,0 +1,1 @@
+#include "order/OrderRecord.h"

@@ -1,0 +1,1 @@
+#include "order/Text1252.h"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormFTP : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormFTP(QWidget* parent = nullptr);
+};
+
+extern TFormFTP* FormFTP;
