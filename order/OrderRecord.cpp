@@ -129,7 +129,9 @@ void WriteWhole(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw EFCreateError("Cannot create file " + path.toStdString());
-    if (file.write(content) != content.size() || !file.commit())
+    // Flush before committing: a buffered tail that fails to reach the disk (file too large, disk full)
+    // is not reported by commit(), which would then put a truncated file in place.
+    if (file.write(content) != content.size() || !file.flush() || !file.commit())
         throw EWriteError("Stream write error");
 }
 
