@@ -11,4 +11,6 @@ QString ApplicationTitleFor(const QString& executablePath) {
     return name.left(1) + name.mid(1).toLower();
 }
 
-QString ApplicationTitle() { return ApplicationTitleFor(QCoreApplication::applicationFilePath()); }
+QString ApplicationTitle() {
+    return ApplicationTitleFor(QCoreApplication::applicationFilePath());
+}

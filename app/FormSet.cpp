@@ -30,10 +30,10 @@ void ResetProgramState() {
 void InstallFontSubstitutes() {
     // Liberation Sans keeps the widths of the old Windows sans-serif faces; DejaVu Sans descends from
     // the same design brief as Verdana.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"),
-                                                                 QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Small Fonts"), {QStringLiteral("Liberation Sans Narrow"),
-                                                               QStringLiteral("Liberation Sans"),
-                                                               QStringLiteral("DejaVu Sans Condensed")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
+                               {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Liberation Sans"),
+                                QStringLiteral("DejaVu Sans Condensed")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
 }

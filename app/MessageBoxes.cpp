@@ -18,10 +18,18 @@ public:
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         box.setText(shown);
         switch (request.icon) {
-        case BoxIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case BoxIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case BoxIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case BoxIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case BoxIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case BoxIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
         }
         if (request.buttons == BoxButtons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -45,7 +53,9 @@ MessageBoxes& messageBoxes() {
     return installed ? *installed : dialogs;
 }
 
-void setMessageBoxes(MessageBoxes* boxes) { installed = boxes; }
+void setMessageBoxes(MessageBoxes* boxes) {
+    installed = boxes;
+}
 
 void ShowInformationBox(const QString& text) {
     messageBoxes().show({QStringLiteral("Information"), text, BoxIcon::Information, BoxButtons::Ok});

@@ -25,7 +25,7 @@ MessageBoxes& messageBoxes();
 void setMessageBoxes(MessageBoxes* boxes); // nullptr restores the real dialogs
 
 // The box kinds the program uses.
-void ShowInformationBox(const QString& text);      // caption "Information", information icon, OK
-void ShowPlainBox(const QString& text);            // application title, no icon, OK
-void ShowErrorBox(const QString& text);            // application title, error icon, OK
+void ShowInformationBox(const QString& text); // caption "Information", information icon, OK
+void ShowPlainBox(const QString& text);       // application title, no icon, OK
+void ShowErrorBox(const QString& text);       // application title, error icon, OK
 BoxAnswer AskYesNo(const QString& caption, const QString& text); // question icon, Yes / No

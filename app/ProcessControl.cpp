@@ -30,6 +30,10 @@ ProcessControl& processControl() {
     return installed ? *installed : real;
 }
 
-void setProcessControl(ProcessControl* control) { installed = control; }
+void setProcessControl(ProcessControl* control) {
+    installed = control;
+}
 
-void ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

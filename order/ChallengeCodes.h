@@ -17,4 +17,6 @@ inline constexpr std::array<const char*, 8> PictureCodes = {
     "Wy4gB7", // 9
 };
 
-inline const char* PictureCode(int picture) { return PictureCodes.at(static_cast<std::size_t>(picture - FirstPicture)); }
+inline const char* PictureCode(int picture) {
+    return PictureCodes.at(static_cast<std::size_t>(picture - FirstPicture));
+}
