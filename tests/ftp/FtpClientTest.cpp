@@ -154,7 +154,7 @@ struct FailureCase {
     QByteArrayList lines; // "ALLO {size}" stands for the file's size, "PORT" for the PORT line
     QStringList events;   // "{piece}" stands for the one progress report of the whole file
     Raised raised;
-    QString text; // "{file}" stands for the local file's path
+    QString text; // "{file}" stands for the local file's path, "{port}" for the server's port
     bool dataSent;
 };
 
@@ -204,6 +204,22 @@ std::function<void()> ForeignConnectionFirst(ScriptedFtpServer& server, FtpClien
     };
 }
 
+std::function<void()> ConnectionNeverAccepted(ScriptedFtpServer&, FtpClient& client, OrderRun&) {
+    // A listener whose queue is full and that accepts nothing: the system drops further attempts
+    // without an answer.
+    auto full = std::make_shared<QTcpServer>();
+    full->setListenBacklogSize(0);
+    full->listen(QHostAddress::LocalHost, 0);
+    full->pauseAccepting();
+    auto occupant = std::make_shared<QTcpSocket>();
+    occupant->connectToHost(QHostAddress::LocalHost, full->serverPort());
+    EXPECT_TRUE(occupant->waitForConnected(5000));
+    client.Port = full->serverPort();
+    client.setTimeouts({10000, 300, 10000, 10000, 10000});
+    return [full, occupant] {
+    };
+}
+
 class FailureTableTest : public ScriptedClientTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(FailureTableTest, NotificationsErrorAndClosedConnection) {
@@ -216,7 +232,7 @@ TEST_P(FailureTableTest, NotificationsErrorAndClosedConnection) {
         client.Disconnect();
     EXPECT_EQ(RaisedName(raised), RaisedName(c.raised)) << text.toStdString();
     QString expectedText = c.text;
-    expectedText.replace("{file}", order.localFile);
+    expectedText.replace("{file}", order.localFile).replace("{port}", QString::number(client.Port));
     EXPECT_EQ(text, expectedText);
     EXPECT_FALSE(client.Connected());
     if (server.controlConnections > 0) {
@@ -257,6 +273,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailureTableTest,
                                                 {"ConnectionFailed"},
                                                 Raised::SockError,
                                                 "Connection Failed",
+                                                false},
+                                    FailureCase{"connection_never_accepted",
+                                                ConnectionNeverAccepted,
+                                                {},
+                                                {"ConnectionFailed"},
+                                                Raised::SockError,
+                                                "Timed out connecting to localhost:{port}",
                                                 false},
                                     FailureCase{"greeting_refuses",
                                                 [](ScriptedFtpServer& server, FtpClient&, OrderRun&) {
