@@ -4,6 +4,7 @@
 #include "app/ErrorGuard.h"
 #include "app/MessageBoxes.h"
 #include "app/ProcessControl.h"
+#include "order/OrderRecord.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -13,9 +14,6 @@
 TFormFTP* FormFTP = nullptr;
 
 namespace {
-
-// The local order file, in the working directory, and its name in the remote folder.
-const QString OrderFileName = QStringLiteral("xLomberkAcq.txt");
 
 struct KindTexts {
     const char* operation;   // in the success and failure texts
@@ -141,13 +139,15 @@ void TFormFTP::NMFTP1Connect() {
 }
 
 void TFormFTP::Button2Click(QObject*) {
+    // The local order file, in the working directory, keeps its name in the remote folder.
+    const QString orderFile = QString::fromLatin1(OrderFileName);
     // A missing order file is an error like an unreadable one: returning quietly would have the
     // customer thanked for an order that never left.
-    if (!QFileInfo::exists(OrderFileName))
-        LocalFileSize(OrderFileName); // raises the input/output error
+    if (!QFileInfo::exists(orderFile))
+        LocalFileSize(orderFile); // raises the input/output error
     NMFTP1->Mode(MODE_BYTE);
-    NMFTP1->Allocate(LocalFileSize(OrderFileName));
-    NMFTP1->UploadAppend(OrderFileName, Edit1->text() + QLatin1Char('/') + OrderFileName);
+    NMFTP1->Allocate(LocalFileSize(orderFile));
+    NMFTP1->UploadAppend(orderFile, Edit1->text() + QLatin1Char('/') + orderFile);
 }
 
 void TFormFTP::Button7Click(QObject*) {
