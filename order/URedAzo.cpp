@@ -84,6 +84,15 @@ TFormOr::TFormOr(QWidget* parent) : QWidget(parent) {
     // A product's handler runs only when its button becomes selected.
     for (int row = 0; row < int(Products.size()); ++row)
         bindToggle(ProductButton(row), ProductHandlers[std::size_t(row)], true);
+    // The Tab key reaches the product list only through its selected button, so before the first choice
+    // it passes the list by; the arrow keys then move the choice within the list.
+    for (int row = 0; row < int(Products.size()); ++row) {
+        QRadioButton* button = ProductButton(row);
+        button->setFocusPolicy(Qt::ClickFocus);
+        connect(button, &QAbstractButton::toggled, this, [button](bool selected) {
+            button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
     bindToggle(RadioBsi, &TFormOr::RadioBsiClick, false);
     bindToggle(RadioBno, &TFormOr::RadioBnoClick, false);
     bindToggle(CheckBoxPriv, &TFormOr::CheckBoxPrivClick, false);

@@ -224,4 +224,32 @@ TEST_F(EscapedErrors, AreShownInTheErrorBoxAndTheWindowStaysUsable) {
     EXPECT_TRUE(FormOr->isVisible());
 }
 
+// ---- Keyboard ---------------------------------------------------------------------------------------
+
+using TabOrder = ProgramTest;
+
+TEST_F(TabOrder, VisitsTheSelectedProductOnly) {
+    const auto tabFrom = [](QWidget* start) {
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Tab);
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    EXPECT_EQ(tabFrom(FormOr->BitBCatalogo), "Button1"); // no product chosen yet
+    Click(FormOr->RadioBVentaro);
+    EXPECT_EQ(tabFrom(FormOr->BitBCatalogo), "RadioBVentaro");
+    EXPECT_EQ(tabFrom(FormOr->RadioBVentaro), "Button1");
+    EXPECT_EQ(tabFrom(FormOr->EdCgn1), "CheckBoxPriv"); // hidden fields and the panel take no focus
+    Click(FormOr->RadioBTiborne);
+    EXPECT_EQ(tabFrom(FormOr->EdCgn1), "RadioBTiborne");
+    EXPECT_EQ(tabFrom(FormOr->RadioBTiborne), "CheckBoxPriv");
+    EXPECT_EQ(tabFrom(FormOr->BitBCatalogo), "Button1");
+}
+
+TEST_F(TabOrder, LetsTheArrowKeysMoveTheProductChoice) {
+    Click(FormOr->RadioBVentaro);
+    FormOr->RadioBVentaro->setFocus();
+    QTest::keyClick(FormOr->RadioBVentaro, Qt::Key_Down);
+    EXPECT_TRUE(FormOr->RadioBLomberk->isChecked());
+    EXPECT_EQ(FormOr->EdProdQRB->text(), QStringLiteral("KESTOLA-Lomberk"));
+}
 } // namespace
