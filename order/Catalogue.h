@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
 
 // The ten products, top to bottom as the radio buttons stand on the order form.
@@ -37,6 +35,3 @@ inline constexpr std::array<Product, 10> Products = {{
     {"RadioBTiborne", "KESTOLA TIBORNE (Tastiera virtuale su schermo)", 25, "20 Mb", "KESTOLA-TIBORNE",
      false},
 }};
-
-// The radio button caption: product text, its run of blanks, size text.
-QString ProductCaption(const Product& product);

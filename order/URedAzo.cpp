@@ -36,11 +36,6 @@ const QColor HighlightRed(255, 0, 0);
 
 } // namespace
 
-QString ProductCaption(const Product& product) {
-    return QString::fromUtf8(product.text) + QString(product.spaces, QLatin1Char(' ')) +
-           QString::fromUtf8(product.sizeText);
-}
-
 TFormOr::TFormOr(QWidget* parent) : QWidget(parent) {
     setupUi(this);
     move(246, 57);

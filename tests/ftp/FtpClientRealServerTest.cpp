@@ -36,11 +36,7 @@ protected:
     }
 
     void Prepare(FtpClient& client, NotificationLog& log) {
-        client.Host = "localhost";
-        client.Port = server.port();
-        client.UserID = "1234567@localhost";
-        client.Password = "demo2026";
-        client.setTimeouts({10000, 10000, 10000, 10000, 10000});
+        PrepareClient(client, server.port());
         log.attach(client);
         order.install(client, log);
     }

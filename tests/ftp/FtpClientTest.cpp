@@ -1,5 +1,6 @@
 // The client against a scripted server: the exact lines on the wire, the notifications in order, and
 // every refusal, failure and time bound.
+#include "ClosedPort.h"
 #include "FtpTestDriver.h"
 #include "ScriptedFtpServer.h"
 
@@ -27,14 +28,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-quint16 ClosedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
 }
 
 enum class Raised { Nothing, SockError, FtpError, InOutError, NotConnected, BadArgument };
@@ -85,12 +78,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         order.localFile = dir.filePath("xLomberkAcq.txt");
         WriteFile(order.localFile, OrderBytes);
-        client.Host = "localhost";
-        client.Port = server.port();
-        client.UserID = "1234567@localhost";
-        client.Password = "demo2026";
-        // Generous bounds: only the cases about time bounds shorten them.
-        client.setTimeouts({10000, 10000, 10000, 10000, 10000});
+        PrepareClient(client, server.port());
         log.attach(client);
         order.install(client, log);
     }

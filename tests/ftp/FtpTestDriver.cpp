@@ -59,3 +59,11 @@ std::exception_ptr Outcome(const std::function<void()>& operation) {
     }
     return nullptr;
 }
+
+void PrepareClient(FtpClient& client, quint16 port) {
+    client.Host = "localhost";
+    client.Port = port;
+    client.UserID = "1234567@localhost";
+    client.Password = "demo2026";
+    client.setTimeouts({10000, 10000, 10000, 10000, 10000});
+}

@@ -26,5 +26,9 @@ struct OrderRun {
     void install(FtpClient& client, NotificationLog& log);
 };
 
+// Points the client at a test server on loopback with the demo account and generous time bounds; only
+// the cases about time bounds shorten them.
+void PrepareClient(FtpClient& client, quint16 port);
+
 // Runs an operation and returns what it raised, if anything.
 std::exception_ptr Outcome(const std::function<void()>& operation);

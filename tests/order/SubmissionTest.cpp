@@ -1,5 +1,6 @@
 // Sending an order through the real forms to a real FTP server, refusing an incomplete form, a transfer
 // that fails and is tried again, and the close confirmation at the end.
+#include "ClosedPort.h"
 #include "ProgramFixture.h"
 
 #include "PyFtpServer.h"
@@ -14,7 +15,6 @@
 
 #include <QFile>
 #include <QMouseEvent>
-#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -22,14 +22,6 @@ namespace {
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-quint16 ClosedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
 }
 
 // The record of Mario Rossi's order under the fixture's clock, formats and machine.

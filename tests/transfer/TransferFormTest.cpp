@@ -1,4 +1,5 @@
 // The transfer form: the order's exchange driven by its buttons, its status line and its boxes.
+#include "ClosedPort.h"
 #include "PyFtpServer.h"
 #include "ScriptedFtpServer.h"
 #include "TestSeams.h"
@@ -27,14 +28,6 @@ void WriteOrderFile(const QByteArray& bytes) {
     QFile file(QStringLiteral("xLomberkAcq.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-quint16 ClosedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
 }
 
 QString ErrorOf(const std::function<void()>& operation) {
